@@ -2,6 +2,8 @@
 // position and size in twips (15 twips make a pixel at 96 dpi).
 #include "ui/main_form.h"
 
+#include "resources/program_icon.h"
+
 #include <array>
 
 namespace {
@@ -54,7 +56,7 @@ const FormDescription MainForm::description{
     .client_width = 5415,
     .client_height = 1410,
     .start_position = StartPosition::CenterScreen,
-    .icon = {},
+    .icon = resources::program_icon_file(),
     .font = message_font,
     .controls = controls,
 };

@@ -1,5 +1,7 @@
 #include "forms/x11/window_properties.h"
 
+#include "forms/x11/window_icon.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
 
@@ -117,6 +119,9 @@ void set_window_properties(const Connection& connection, ::Window window,
 
     ::Atom delete_window = atoms[AtomName::WmDeleteWindow];
     XSetWMProtocols(display, window, &delete_window, 1);
+
+    if (!description.icon.empty())
+        set_window_icon(display, window, atoms[AtomName::NetWmIcon], description.icon);
 
     const MotifWmHints motif = motif_hints(description);
     XChangeProperty(display, window, atoms[AtomName::MotifWmHints], atoms[AtomName::MotifWmHints],
