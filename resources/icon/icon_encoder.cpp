@@ -61,8 +61,8 @@ void write_image(Writer& out, ImageFormat f, const Artwork& art) {
     out.u16(f.bit_count);
     out.u32(0); // uncompressed
     out.u32(static_cast<std::uint32_t>((stride + mask_stride) * f.size));
-    out.u32(0); // horizontal resolution: unspecified
-    out.u32(0); // vertical resolution: unspecified
+    out.u32(0); // horizontal resolution: not given
+    out.u32(0); // vertical resolution: not given
     out.u32(0); // colours used: the whole table
     out.u32(0); // important colours: all
 
