@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that brevon needs and that are missing:
+# those to build it, and with --test also those to run its tests. Runs apt
+# as root, or through sudo for anyone else; does nothing when all is there.
+set -euo pipefail
+
+# To build the program.
+BUILD_PACKAGES="cmake g++ make pkg-config libx11-dev libxft-dev libfontconfig1-dev
+  libfreetype-dev libxrandr-dev fonts-liberation"
+# To build and run the tests (and to show the window on a private X server).
+TEST_PACKAGES="xvfb libxtst-dev libgtest-dev googletest x11-utils desktop-file-utils
+  dpkg-dev zlib1g-dev"
+
+usage() {
+    echo "usage: scripts/setup.sh [--build | --test]" >&2
+    echo "  --build  packages to build brevon (the default)" >&2
+    echo "  --test   packages to build brevon and run its tests" >&2
+    exit 2
+}
+
+wanted=$BUILD_PACKAGES
+case "${1:---build}" in
+--build) ;;
+--test) wanted="$BUILD_PACKAGES $TEST_PACKAGES" ;;
+*) usage ;;
+esac
+
+missing=()
+for package in $wanted; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+        missing+=("$package")
+    fi
+done
+if [ ${#missing[@]} -eq 0 ]; then
+    exit 0
+fi
+
+if [ "$(id -u)" -eq 0 ]; then
+    as_root=()
+elif command -v sudo >/dev/null 2>&1; then
+    as_root=(sudo)
+else
+    echo "setup: these packages are missing and installing them needs root or sudo:" >&2
+    echo "  ${missing[*]}" >&2
+    exit 1
+fi
+
+echo "setup: installing ${missing[*]}"
+export DEBIAN_FRONTEND=noninteractive
+"${as_root[@]}" apt-get update -q
+"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
