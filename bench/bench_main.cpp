@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
         const Options options = parse_options(argc, argv);
         const bench::ProgramList list = bench::read_program_list(options.list_path);
         bench::XObserver observer;
+        const std::string load_before = bench::load_average();
 
         std::vector<bench::ProgramResults> results;
         for (const auto& program : list.programs)
@@ -119,6 +120,8 @@ int main(int argc, char** argv) {
 
         const bench::ReportContext context{.machine = bench::describe_machine(),
                                            .server = observer.server_description(),
+                                           .load = load_before + " before, " +
+                                                   bench::load_average() + " after",
                                            .runs = options.runs,
                                            .paint = options.run.paint};
         const std::string markdown = bench::markdown_report(context, results, list.ratios);

@@ -141,12 +141,19 @@ std::string describe_machine() {
            name.sysname + " " + name.release;
 }
 
+std::string load_average() {
+    std::ifstream loadavg("/proc/loadavg");
+    std::string one_minute = "?";
+    loadavg >> one_minute;
+    return one_minute;
+}
+
 std::string markdown_report(const ReportContext& context,
                             const std::vector<ProgramResults>& results,
                             const std::vector<Ratio>& ratios) {
     std::string text;
     text += "Measured " + today() + " on " + context.machine + "; X server: " + context.server +
-            ".\n\n";
+            "; load average " + context.load + ".\n\n";
     text += std::to_string(context.runs) +
             " runs of each program, interleaved round-robin (one run of every program per "
             "round), after one discarded warm-up run of each: caches are warm. Times are from "

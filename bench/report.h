@@ -18,6 +18,7 @@ struct ProgramResults {
 struct ReportContext {
     std::string machine; // cores, CPU model, kernel
     std::string server;  // the X server's vendor, release and screen
+    std::string load;    // the load average before and after: how quiet the machine was
     int runs = 0;
     PaintOptions paint;
 };
@@ -31,5 +32,8 @@ std::string csv_runs(const std::vector<ProgramResults>& results);
 
 // "2 cores, Intel(R) Xeon(R) ..., Linux 6.1"
 std::string describe_machine();
+
+// The 1-minute load average, "0.42".
+std::string load_average();
 
 } // namespace bench

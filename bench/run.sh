@@ -46,7 +46,7 @@ trap cleanup EXIT
 
 # A private server on the first free display number, which Xvfb writes to
 # the descriptor given with -displayfd once it accepts connections.
-Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$work/display" \
+Xvfb -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp -noreset 3>"$work/display" \
     >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do
