@@ -77,7 +77,7 @@ class SpawnActions {
 
 } // namespace
 
-ChildProcess::ChildProcess(const LaunchSpec& spec) {
+ChildProcess::ChildProcess(const Launch& launch) {
     auto [out_read, out_write] = output_pipe();
     auto [err_read, err_write] = output_pipe();
 
@@ -86,16 +86,16 @@ ChildProcess::ChildProcess(const LaunchSpec& spec) {
     posix_spawn_file_actions_adddup2(actions.get(), out_write.get(), 1);
     posix_spawn_file_actions_adddup2(actions.get(), err_write.get(), 2);
 
-    std::vector<std::string> argv_strings{spec.program};
-    argv_strings.insert(argv_strings.end(), spec.args.begin(), spec.args.end());
+    std::vector<std::string> argv_strings{launch.program};
+    argv_strings.insert(argv_strings.end(), launch.args.begin(), launch.args.end());
     auto argv = pointers(argv_strings);
-    auto env_strings = child_environment(spec.display);
+    auto env_strings = child_environment(launch.display);
     auto envp = pointers(env_strings);
 
-    const int error =
-        posix_spawn(&pid_, spec.program.c_str(), actions.get(), nullptr, argv.data(), envp.data());
+    const int error = posix_spawn(&pid_, launch.program.c_str(), actions.get(), nullptr,
+                                  argv.data(), envp.data());
     if (error != 0) {
-        throw std::runtime_error("cannot start " + spec.program + ": " + std::strerror(error));
+        throw std::runtime_error("cannot start " + launch.program + ": " + std::strerror(error));
     }
     stdout_ = std::move(out_read);
     stderr_ = std::move(err_read);

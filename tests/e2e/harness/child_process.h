@@ -14,7 +14,7 @@
 
 namespace e2e {
 
-struct LaunchSpec {
+struct Launch {
     std::string program;
     std::vector<std::string> args; // the words after the program's name
     // The DISPLAY the program sees; none means DISPLAY is removed from its
@@ -25,7 +25,7 @@ struct LaunchSpec {
 class ChildProcess {
   public:
     // Throws std::runtime_error when the program cannot be started.
-    explicit ChildProcess(const LaunchSpec& spec);
+    explicit ChildProcess(const Launch& launch);
     ChildProcess(ChildProcess&& other) noexcept;
     ChildProcess& operator=(ChildProcess&&) = delete;
     ChildProcess(const ChildProcess&) = delete;

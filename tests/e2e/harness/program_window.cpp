@@ -33,7 +33,7 @@ ProgramWindow::ProgramWindow(XConnection& x, const std::string& display_name,
           // Park the pointer in a corner so that no hover look shows and keys
           // go to the focus window.
           move_pointer(x.get(), 0, 0);
-          return LaunchSpec{program, args, display_name};
+          return Launch{program, args, display_name};
       }()) {
     const auto found = wait_for_window([&] { return find_window_by_pid(display_, process_.pid()); },
                                        [&] { return process_.running(); }, start_limit);
