@@ -29,8 +29,8 @@ clang++ -std=c++20 -g -O1 -Wall -Wextra -Wpedantic -Werror \
     -o "$build/text_layout_fuzzer"
 
 # New inputs go to build-fuzz/corpus/; the committed seeds stay as they are.
-# A single input is kept small: the label shows a few lines, and the layout
-# stops there whatever follows.
+# Inputs up to 20000 bytes: long enough for a line of more than 4096
+# zero-width characters, where the layout caps a line.
 export ASAN_OPTIONS="detect_leaks=1:halt_on_error=1"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
 "$build/text_layout_fuzzer" "${limit[@]}" -max_len=20000 -timeout=10 -rss_limit_mb=2048 \
