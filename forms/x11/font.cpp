@@ -1,9 +1,11 @@
 #include "forms/x11/font.h"
 
 #include "forms/units.h"
+#include "forms/x11/font_config.h"
 
 #include <fontconfig/fontconfig.h>
 
+#include <array>
 #include <memory>
 #include <stdexcept>
 #include <string>
@@ -18,13 +20,17 @@ using Pattern = std::unique_ptr<FcPattern, DestroyPattern>;
 
 // The described face first, then a face with the same metrics, then any
 // sans; fontconfig takes the first it has.
+constexpr std::array<std::string_view, 3> substitutes{"Liberation Sans", "Arimo", "sans-serif"};
+
 Pattern font_pattern(const FontDescription& description, double dpi) {
     Pattern pattern(FcPatternCreate());
     if (!pattern)
         throw std::runtime_error("cannot create a font pattern");
     const std::string face(description.face);
-    for (const char* family : {face.c_str(), "Liberation Sans", "Arimo", "sans-serif"})
-        FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(family));
+    FcPatternAddString(pattern.get(), FC_FAMILY, reinterpret_cast<const FcChar8*>(face.c_str()));
+    for (std::string_view family : substitutes)
+        FcPatternAddString(pattern.get(), FC_FAMILY,
+                           reinterpret_cast<const FcChar8*>(family.data()));
     FcPatternAddDouble(pattern.get(), FC_PIXEL_SIZE, twips_to_pixel_size(description.size, dpi));
     FcPatternAddInteger(pattern.get(), FC_WEIGHT, FcWeightFromOpenType(description.weight));
     FcPatternAddInteger(pattern.get(), FC_SLANT,
@@ -34,8 +40,10 @@ Pattern font_pattern(const FontDescription& description, double dpi) {
 
 XftFont* open_font(::Display* display, int screen, const FontDescription& description, double dpi) {
     Pattern requested = font_pattern(description, dpi);
-    FcResult result = FcResultNoMatch;
-    FcPattern* matched = XftFontMatch(display, screen, requested.get(), &result);
+    // A real face of the described family or of a metric-compatible one;
+    // "sans-serif" alone is only a last resort.
+    const std::array<std::string_view, 3> wanted{description.face, substitutes[0], substitutes[1]};
+    FcPattern* matched = match_font(display, screen, requested.get(), wanted);
     if (!matched)
         throw std::runtime_error("no font matches '" + std::string(description.face) + "'");
     // XftFontOpenPattern takes the matched pattern over when it succeeds.
