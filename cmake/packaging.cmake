@@ -39,9 +39,10 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Brevon developers")
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The shared libraries the executable links, by Debian package; a test
-# checks this against the executable's own list.
+# checks this against the executable's own list. The C++ runtime is linked
+# in, so it needs no package.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libc6, libstdc++6, libgcc-s1, libx11-6, libxft2, libxrandr2, libfontconfig1")
+    "libc6, libx11-6, libxft2, libxrandr2, libfontconfig1")
 # Arial's metric-compatible stand-in, for the window's fonts.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
 
