@@ -5,6 +5,7 @@
 #pragma once
 
 #include "forms/description.h"
+#include "forms/text.h"
 
 #include <cstddef>
 #include <memory>
@@ -28,8 +29,8 @@ class EventSink {
 class FormPeer {
   public:
     virtual ~FormPeer() = default;
-    [[nodiscard]] virtual bool set_text(std::size_t control, std::string_view text) = 0;
-    [[nodiscard]] virtual bool get_text(std::size_t control, std::string& text) = 0;
+    [[nodiscard]] virtual bool set_text(std::size_t control, Text text) = 0;
+    [[nodiscard]] virtual bool get_text(std::size_t control, Text& text) = 0;
     [[nodiscard]] virtual bool set_visible(std::size_t control, bool visible) = 0;
     // Puts the window on screen at its start position with the focus on the
     // first control in tab order that takes focus.

@@ -3,10 +3,12 @@
 #include "forms/error.h"
 #include "forms/text/utf8.h"
 
+#include <utility>
+
 namespace forms {
 
-std::size_t text_length(std::string_view text) {
-    return count_characters(text);
+std::size_t text_length(const Text& text) {
+    return count_characters(text.view());
 }
 
 ControlRef::ControlRef(const FormCore& form, std::size_t index) : form_(form), index_(index) {
@@ -25,8 +27,8 @@ std::string_view ControlRef::name() const {
     return control_name(form_.description().controls[index_]);
 }
 
-void ControlRef::set_text(std::string_view text) const {
-    if (!form_.peer().set_text(index_, text))
+void ControlRef::set_text(Text text) const {
+    if (!form_.peer().set_text(index_, std::move(text)))
         throw Error(name(), "set text");
 }
 

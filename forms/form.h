@@ -6,18 +6,13 @@
 
 #include "forms/backend.h"
 #include "forms/description.h"
+#include "forms/text.h"
 
 #include <cstddef>
 #include <string>
 #include <string_view>
 
 namespace forms {
-
-// A text as handlers hold it: UTF-8 bytes, owned.
-using Text = std::string;
-
-// The number of characters in a text; an invalid byte counts as one.
-std::size_t text_length(std::string_view text);
 
 // A built form: its description, its real window, and the count of
 // references that handlers hold to it and its controls.
@@ -48,7 +43,7 @@ class ControlRef {
     ~ControlRef();
 
     std::string_view name() const;
-    void set_text(std::string_view text) const;
+    void set_text(Text text) const;
     Text text() const;
     void set_visible(bool visible) const;
 

@@ -26,14 +26,14 @@ bool NullFormPeer::attempt(const std::string& operation, std::size_t control, st
     return operation != failing_;
 }
 
-bool NullFormPeer::set_text(std::size_t control, std::string_view text) {
-    if (!attempt("set text", control, std::string(text)))
+bool NullFormPeer::set_text(std::size_t control, Text text) {
+    if (!attempt("set text", control, std::string(text.view())))
         return false;
-    controls_.at(control).text = text;
+    controls_.at(control).text = text.view();
     return true;
 }
 
-bool NullFormPeer::get_text(std::size_t control, std::string& text) {
+bool NullFormPeer::get_text(std::size_t control, Text& text) {
     if (!attempt("get text", control, {}))
         return false;
     text = controls_.at(control).text;

@@ -21,8 +21,8 @@ class NullFormPeer final : public FormPeer {
   public:
     explicit NullFormPeer(const FormDescription& description);
 
-    bool set_text(std::size_t control, std::string_view text) override;
-    bool get_text(std::size_t control, std::string& text) override;
+    bool set_text(std::size_t control, Text text) override;
+    bool get_text(std::size_t control, Text& text) override;
     bool set_visible(std::size_t control, bool visible) override;
     bool show() override;
     void run(EventSink& sink) override;

@@ -108,27 +108,27 @@ std::vector<X11Form::Control> X11Form::build_controls(const FormDescription& des
     for (const ControlDescription& control : description.controls) {
         Control built{&control, to_pixels(control_bounds(control), dpi), {}, true, {}, {}, {}};
         if (const auto* label = std::get_if<LabelDescription>(&control)) {
-            built.text = label->text;
+            built.text = std::string(label->text);
             built.visible = label->visible;
         } else {
-            built.text = std::get<ButtonDescription>(control).caption;
+            built.text = std::string(std::get<ButtonDescription>(control).caption);
         }
         controls.push_back(std::move(built));
     }
     return controls;
 }
 
-bool X11Form::set_text(std::size_t index, std::string_view text) {
+bool X11Form::set_text(std::size_t index, Text text) {
     if (index >= controls_.size())
         return false;
     Control& control = controls_[index];
-    control.text = text;
+    control.text = std::move(text);
     control.lines.reset();
     paint();
     return true;
 }
 
-bool X11Form::get_text(std::size_t index, std::string& text) {
+bool X11Form::get_text(std::size_t index, Text& text) {
     if (index >= controls_.size())
         return false;
     text = controls_[index].text;
@@ -171,10 +171,10 @@ const std::vector<LaidOutLine>& X11Form::lines_of(Control& control) {
     if (!control.lines) {
         const Font& font = font_of(control);
         if (const auto* label = std::get_if<LabelDescription>(control.description)) {
-            control.lines =
-                layout_label_text(control.text, label_text_area(*label, control.bounds), font);
+            control.lines = layout_label_text(control.text.view(),
+                                              label_text_area(*label, control.bounds), font);
         } else {
-            control.lines = layout_lines(control.text, INT_MAX, 1,
+            control.lines = layout_lines(control.text.view(), INT_MAX, 1,
                                          [&font](char32_t c) { return font.advance(c); });
         }
     }

@@ -25,8 +25,8 @@ class X11Form final : public FormPeer {
     X11Form& operator=(const X11Form&) = delete;
     ~X11Form() override;
 
-    bool set_text(std::size_t control, std::string_view text) override;
-    bool get_text(std::size_t control, std::string& text) override;
+    bool set_text(std::size_t control, Text text) override;
+    bool get_text(std::size_t control, Text& text) override;
     bool set_visible(std::size_t control, bool visible) override;
     bool show() override;
     void run(EventSink& sink) override;
@@ -35,7 +35,7 @@ class X11Form final : public FormPeer {
     struct Control {
         const ControlDescription* description;
         PixelRect bounds;
-        std::string text;
+        Text text;
         bool visible;
         std::unique_ptr<Font> font; // opened when first painted
         std::optional<std::vector<LaidOutLine>> lines;
