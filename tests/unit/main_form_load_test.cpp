@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ struct LoadCase {
     std::string label_text;
     bool label_visible;
 };
+
+// Names a case by what it shows, so test names stay short and stable.
+void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.what; }
 
 class MainFormLoad : public testing::TestWithParam<LoadCase> {};
 
