@@ -2,6 +2,7 @@
 
 #include <fontconfig/fontconfig.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <strings.h>
 
@@ -30,7 +31,18 @@ constexpr const char* quick_configuration = R"(<?xml version="1.0"?>
 enum class Configuration { Unset, Quick, System };
 Configuration current = Configuration::Unset;
 
+// Someone who points fontconfig at a configuration of their own means it.
+bool configuration_chosen_by_user() {
+    for (const char* variable : {"FONTCONFIG_FILE", "FONTCONFIG_PATH", "FONTCONFIG_SYSROOT"}) {
+        if (std::getenv(variable))
+            return true;
+    }
+    return false;
+}
+
 bool use_quick_configuration() {
+    if (configuration_chosen_by_user())
+        return false;
     FcConfig* config = FcConfigCreate();
     if (!config)
         return false;
