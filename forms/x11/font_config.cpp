@@ -17,7 +17,7 @@ constexpr const char* quick_configuration = R"(<?xml version="1.0"?>
 <fontconfig>
   <dir>/usr/share/fonts/truetype</dir>
   <dir>/usr/local/share/fonts</dir>
-  <dir prefix="xdg">fonts</dir>
+  <dir>~/.local/share/fonts</dir>
   <dir>~/.fonts</dir>
   <cachedir>/var/cache/fontconfig</cachedir>
   <cachedir prefix="xdg">fontconfig</cachedir>
