@@ -64,6 +64,6 @@ class Application final : private EventSink {
 // The whole life of the program: opens the platform backend, starts the
 // project and runs it. Never returns; every way out goes through
 // project.exits.
-[[noreturn]] void run(const ProjectDescription& project, int argc, const char* const* argv);
+[[noreturn]] void run(const ProjectDescription& project, int argc, char** argv);
 
 } // namespace forms

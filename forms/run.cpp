@@ -6,8 +6,8 @@
 
 namespace forms {
 
-void run(const ProjectDescription& project, int argc, const char* const* argv) {
-    set_process_arguments(argc, argv);
+void run(const ProjectDescription& project, int argc, char** argv) {
+    adopt_process_arguments(argc, argv);
     try {
         std::unique_ptr<Backend> backend = open_backend(project.exits.fail);
         Application application(project, *backend);

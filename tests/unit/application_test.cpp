@@ -9,6 +9,7 @@
 
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -94,6 +95,53 @@ TEST(Arguments, AreJoinedWithSingleSpacesAndOtherwiseUnchanged) {
     const char* some[] = {"brevon", " lead", "", "a\tb\n", "&amp;"};
     EXPECT_EQ(forms::join_arguments(1, none), "");
     EXPECT_EQ(forms::join_arguments(5, some), " lead  a\tb\n &amp;");
+}
+
+// The arguments laid out as the system lays them out for a new process:
+// each string's NUL followed at once by the next string.
+struct LaidOutArguments {
+    std::string memory;
+    std::vector<char*> argv;
+
+    explicit LaidOutArguments(std::vector<std::string> items) {
+        for (const std::string& item : items)
+            memory += item + '\0';
+        std::size_t at = 0;
+        for (const std::string& item : items) {
+            argv.push_back(memory.data() + at);
+            at += item.size() + 1;
+        }
+    }
+    int argc() const { return static_cast<int>(argv.size()); }
+};
+
+TEST(Arguments, AreJoinedWhereTheyLieLikeACopyWouldJoinThem) {
+    const std::vector<std::vector<std::string>> cases{
+        {"brevon"},
+        {"brevon", ""},
+        {"brevon", "Backup", "finished"},
+        {"brevon", " lead", "", "a\tb\n", "&amp;", ""},
+    };
+    for (const auto& items : cases) {
+        LaidOutArguments laid_out(items);
+        std::vector<const char*> copy(laid_out.argv.begin(), laid_out.argv.end());
+        const std::string expected = forms::join_arguments(laid_out.argc(), copy.data());
+        const auto joined = forms::join_arguments_in_place(laid_out.argc(), laid_out.argv.data());
+        ASSERT_TRUE(joined.has_value());
+        EXPECT_EQ(*joined, expected);
+        if (!joined->empty()) {
+            EXPECT_EQ(joined->data(), laid_out.memory.data() + items[0].size() + 1) << "copied";
+        }
+    }
+}
+
+TEST(Arguments, ThatDoNotFollowOneAnotherAreNotJoinedInPlace) {
+    // One buffer, the strings in the wrong order.
+    char memory[] = "two\0brevon\0one";
+    char* argv[] = {memory + 4, memory + 11, memory};
+    EXPECT_FALSE(forms::join_arguments_in_place(3, argv).has_value());
+    EXPECT_STREQ(argv[1], "one");
+    EXPECT_STREQ(argv[2], "two");
 }
 
 } // namespace
