@@ -9,7 +9,7 @@ BUILD_PACKAGES="cmake g++ make pkg-config libx11-dev libxft-dev libfontconfig1-d
   libfreetype-dev libxrandr-dev fonts-liberation"
 # To build and run the tests (and to show the window on a private X server).
 TEST_PACKAGES="xvfb libxtst-dev libgtest-dev googletest x11-utils desktop-file-utils
-  dpkg-dev zlib1g-dev"
+  dpkg-dev zlib1g-dev binutils man-db groff-base"
 
 usage() {
     echo "usage: scripts/setup.sh [--build | --test]" >&2
