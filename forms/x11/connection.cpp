@@ -3,8 +3,6 @@
 #include "forms/units.h"
 #include "forms/x11/xft_dpi.h"
 
-#include <X11/Xproto.h>
-
 #include <csignal>
 #include <cstdlib>
 #include <stdexcept>
@@ -23,16 +21,10 @@ int on_io_error(::Display*) {
     return 0; // not reached: fatal ends the program
 }
 
-// Requests that can fail through no fault of ours, because another client
-// changed something between our request and the server's handling of it.
-bool is_harmless_race(const XErrorEvent& error) {
-    return error.request_code == X_SetInputFocus &&
-           (error.error_code == BadMatch || error.error_code == BadWindow);
-}
-
+// Every request goes to our own window and pixmap, so no error is a harmless
+// race: one means another program has interfered, and the window cannot be
+// trusted to show what it should.
 int on_protocol_error(::Display* display, XErrorEvent* error) {
-    if (is_harmless_race(*error))
-        return 0;
     char text[256] = {};
     XGetErrorText(display, error->error_code, text, sizeof text);
     fatal("X error on '" + display_name + "': " + text + " (request " +

@@ -14,9 +14,9 @@ namespace forms::x11 {
 
 class Connection {
   public:
-    // Throws, naming the display, when it cannot be reached. Errors
-    // found later (the server gone, a protocol error that is not a known
-    // harmless race) end the program through on_fatal.
+    // Throws, naming the display, when it cannot be reached. Errors found
+    // later (the server gone, a protocol error) end the program through
+    // on_fatal.
     explicit Connection(FatalHandler on_fatal);
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
