@@ -25,27 +25,4 @@ case "${1:---build}" in
 *) usage ;;
 esac
 
-missing=()
-for package in $wanted; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if [ ${#missing[@]} -eq 0 ]; then
-    exit 0
-fi
-
-if [ "$(id -u)" -eq 0 ]; then
-    as_root=()
-elif command -v sudo >/dev/null 2>&1; then
-    as_root=(sudo)
-else
-    echo "setup: these packages are missing and installing them needs root or sudo:" >&2
-    echo "  ${missing[*]}" >&2
-    exit 1
-fi
-
-echo "setup: installing ${missing[*]}"
-export DEBIAN_FRONTEND=noninteractive
-"${as_root[@]}" apt-get update -q
-"${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+exec "$(dirname "$0")/install-missing.sh" $wanted
