@@ -41,7 +41,9 @@ struct LoadCase {
 };
 
 // Names a case by what it shows, so test names stay short and stable.
-void PrintTo(const LoadCase& c, std::ostream* out) { *out << c.what; }
+void PrintTo(const LoadCase& c, std::ostream* out) {
+    *out << c.what;
+}
 
 class MainFormLoad : public testing::TestWithParam<LoadCase> {};
 
