@@ -24,30 +24,32 @@ Canvas::Canvas(const Connection& connection, ::Window window, int width, int hei
 
 Canvas::~Canvas() {
     ::Display* display = connection_.display();
-    for (auto& [rgb, xft_color] : colors_)
-        XftColorFree(display, connection_.visual(), connection_.colormap(), &xft_color);
+    for (CachedColor& color : colors_) {
+        if (color.allocated)
+            XftColorFree(display, connection_.visual(), connection_.colormap(), &color.xft);
+    }
     XftDrawDestroy(draw_);
     XFreeGC(display, gc_);
     XFreePixmap(display, pixmap_);
 }
 
 const XftColor& Canvas::color(Rgb rgb) {
-    for (const auto& [known, xft_color] : colors_) {
-        if (known == rgb)
-            return xft_color;
+    for (const CachedColor& known : colors_) {
+        if (known.rgb == rgb)
+            return known.xft;
     }
     XRenderColor value{static_cast<unsigned short>(rgb.red() * 0x101),
                        static_cast<unsigned short>(rgb.green() * 0x101),
                        static_cast<unsigned short>(rgb.blue() * 0x101), 0xFFFF};
-    XftColor xft_color{};
+    CachedColor added{rgb, {}, true};
     if (!XftColorAllocValue(connection_.display(), connection_.visual(), connection_.colormap(),
-                            &value, &xft_color)) {
+                            &value, &added.xft)) {
         // A full colormap on an old display: black still reads.
-        xft_color.pixel = BlackPixel(connection_.display(), connection_.screen());
-        xft_color.color = XRenderColor{0, 0, 0, 0xFFFF};
-        return colors_.emplace_back(rgb, xft_color).second;
+        added.xft.pixel = BlackPixel(connection_.display(), connection_.screen());
+        added.xft.color = XRenderColor{0, 0, 0, 0xFFFF};
+        added.allocated = false;
     }
-    return colors_.emplace_back(rgb, xft_color).second;
+    return colors_.emplace_back(added).xft;
 }
 
 void Canvas::fill(const PixelRect& rect, Rgb rgb) {

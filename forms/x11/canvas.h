@@ -10,7 +10,6 @@
 #include <X11/Xft/Xft.h>
 
 #include <string_view>
-#include <utility>
 #include <vector>
 
 namespace forms::x11 {
@@ -55,7 +54,12 @@ class Canvas {
     ::Pixmap pixmap_;
     ::GC gc_;
     XftDraw* draw_;
-    std::vector<std::pair<Rgb, XftColor>> colors_;
+    struct CachedColor {
+        Rgb rgb;
+        XftColor xft;
+        bool allocated; // false for the black stand-in, which is not ours to free
+    };
+    std::vector<CachedColor> colors_;
 };
 
 } // namespace forms::x11
