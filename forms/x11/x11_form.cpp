@@ -140,7 +140,8 @@ bool X11Form::set_visible(std::size_t index, bool visible) {
 
 bool X11Form::show() {
     shown_ = true;
-    paint();
+    // The first Expose copies the picture to the window once it is mapped.
+    render();
     XMapWindow(connection_.display(), window_);
     XFlush(connection_.display());
     return true;
@@ -181,13 +182,17 @@ const std::vector<LaidOutLine>& X11Form::lines_of(Control& control) {
 void X11Form::paint() {
     if (!shown_)
         return;
+    render();
+    canvas_->present();
+}
+
+void X11Form::render() {
     canvas_->fill({0, 0, placement_.width, placement_.height},
                   system_color_rgb(SystemColor::ButtonFace));
     for (std::size_t i = 0; i < controls_.size(); ++i) {
         if (controls_[i].visible)
             paint_control(controls_[i], i);
     }
-    canvas_->present();
 }
 
 void X11Form::paint_control(Control& control, std::size_t index) {

@@ -45,7 +45,10 @@ class X11Form final : public FormPeer {
     static std::vector<Control> build_controls(const FormDescription& description, double dpi);
     const Font& font_of(Control& control);
     const std::vector<LaidOutLine>& lines_of(Control& control);
+    // Redraws the picture and puts it on screen.
     void paint();
+    // Redraws the off-screen picture from the controls' state.
+    void render();
     void paint_control(Control& control, std::size_t index);
 
     // Each returns false when the window has been closed.
