@@ -5,11 +5,8 @@
 file(READ "${INPUT}" hex HEX)
 string(LENGTH "${hex}" hex_length)
 math(EXPR size "${hex_length} / 2")
-# Sixteen bytes a line.
-string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-string(REPEAT "0x..," 16 line)
-string(REGEX REPLACE "(${line})" "\\1\n    " bytes "${bytes}")
-string(REGEX REPLACE "[ \n]+$" "" bytes "${bytes}")
+include("${CMAKE_CURRENT_LIST_DIR}/c_bytes.cmake")
+c_bytes("${hex}" "    " bytes)
 
 file(WRITE "${OUTPUT}.new" "// Generated at build time from brevon.ico by embed_icon.cmake; do not edit.
 #include \"resources/program_icon.h\"

@@ -30,10 +30,8 @@ string(LENGTH "${hex}" hex_length)
 math(EXPR desc_size "${hex_length} / 2")
 # The description is padded to a multiple of four bytes.
 math(EXPR padded_size "(${desc_size} + 3) / 4 * 4")
-string(REGEX REPLACE "([0-9a-f][0-9a-f])" "0x\\1," bytes "${hex}")
-string(REPEAT "0x..," 16 line)
-string(REGEX REPLACE "(${line})" "\\1\n        " bytes "${bytes}")
-string(REGEX REPLACE "[ \n]+$" "" bytes "${bytes}")
+include("${CMAKE_CURRENT_LIST_DIR}/c_bytes.cmake")
+c_bytes("${hex}" "        " bytes)
 
 file(WRITE "${OUTPUT}.new" "// Generated at build time from version.txt by version_note.cmake; do not edit.
 #include <cstdint>
